@@ -1,0 +1,3 @@
+#include "app/MistFoldManagerApplication.h"
+
+START_JUCE_APPLICATION (MistFoldManagerApplication)
