@@ -9,8 +9,7 @@ std::atomic<AppLogger*> currentLineLogger { nullptr };
 
 // juce::FileLogger already trims the old log at a line break, creates missing folders and
 // writes the header with the 58 asterisks and a 12-hour "Log started" stamp.
-AppLogger::AppLogger (const juce::File& logFile)
-    : juce::FileLogger (logFile, "Log initialized", maximumKeptBytes)
+AppLogger::AppLogger (const juce::File& logFile) : juce::FileLogger (logFile, "Log initialized", maximumKeptBytes)
 {
 }
 

@@ -8,8 +8,8 @@ juce::StringArray tokeniseCommandLine (const juce::String& commandLine)
     {
         // The framework quotes a parameter that holds a space; the quotes are not part of it,
         // or a file name with a blank would never end in ".dmg".
-        auto enclosedInQuotes = token.length() >= 2 && (token[0] == '"' || token[0] == '\'')
-                                && token.getLastCharacter() == token[0];
+        auto enclosedInQuotes =
+            token.length() >= 2 && (token[0] == '"' || token[0] == '\'') && token.getLastCharacter() == token[0];
         auto word = enclosedInQuotes ? token.substring (1, token.length() - 1) : token;
 
         if (word.isNotEmpty())

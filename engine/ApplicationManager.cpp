@@ -68,7 +68,8 @@ juce::Array<juce::var> ApplicationManager::getJobArguments (JobKind kind) const
 //==============================================================================
 void ApplicationManager::reportProgress (JobKind kind, float progress)
 {
-    listeners.call ([kind, progress] (ApplicationManagerListener& l) { l.jobProgressChanged (indexOf (kind), progress); });
+    listeners.call ([kind, progress] (ApplicationManagerListener& l)
+                    { l.jobProgressChanged (indexOf (kind), progress); });
 }
 
 void ApplicationManager::reportJobStarted (JobKind kind)

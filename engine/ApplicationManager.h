@@ -89,13 +89,14 @@ private:
 
     //==============================================================================
     std::unique_ptr<JobBodies> bodies;
-    juce::ListenerList<ApplicationManagerListener, juce::Array<ApplicationManagerListener*, juce::CriticalSection>> listeners;
+    juce::ListenerList<ApplicationManagerListener, juce::Array<ApplicationManagerListener*, juce::CriticalSection>>
+        listeners;
 
     juce::CriticalSection jobLock;
     std::array<juce::Array<juce::var>, numJobKinds> jobArguments;
     std::array<bool, numJobKinds> pending {};
     bool online = false;
-    bool passesRunning = false;   // the worker has not yet decided to end; guarded by jobLock
+    bool passesRunning = false; // the worker has not yet decided to end; guarded by jobLock
 
     juce::String errorText;
     std::atomic<bool> resultFlag { false };

@@ -7,9 +7,9 @@
 struct RevisionInfo
 {
     int revision = 0;
-    juce::String checksum;        // MD5, 32 lower-case hexadecimal digits
+    juce::String checksum; // MD5, 32 lower-case hexadecimal digits
     juce::String downloadUrl;
-    juce::int64 fetchedAt = 0;    // seconds since the Unix epoch; 0 when not from the service
+    juce::int64 fetchedAt = 0; // seconds since the Unix epoch; 0 when not from the service
 };
 
 /** One change of a product, from its change log. */
@@ -18,7 +18,7 @@ struct ChangeLogEntry
     int revision = 0;
     juce::String date;
     juce::String operatingSystem;
-    juce::String kind;            // "fix", "new", "change" or "remove"
+    juce::String kind; // "fix", "new", "change" or "remove"
     juce::String text;
 };
 

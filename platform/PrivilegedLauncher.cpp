@@ -35,8 +35,7 @@ juce::StringArray processArguments (pid_t pid)
 
 void showAuthorizationFailed()
 {
-    juce::NativeMessageBox::showMessageBox (juce::MessageBoxIconType::InfoIcon,
-                                            "MistFold License Manager",
+    juce::NativeMessageBox::showMessageBox (juce::MessageBoxIconType::InfoIcon, "MistFold License Manager",
                                             PrivilegedLauncher::failureMessage);
 }
 } // namespace

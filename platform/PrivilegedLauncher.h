@@ -1,7 +1,7 @@
 #pragma once
 
-#include <juce_core/juce_core.h>
 #include <functional>
+#include <juce_core/juce_core.h>
 
 //==============================================================================
 /**
@@ -25,14 +25,14 @@ public:
     /** What the launcher needs of the system. */
     struct Hooks
     {
-        std::function<juce::StringArray()> parameters;    // this process's command-line parameters
-        std::function<bool()> hasAdministratorRights;     // already running as root
+        std::function<juce::StringArray()> parameters; // this process's command-line parameters
+        std::function<bool()> hasAdministratorRights;  // already running as root
         std::function<juce::String (const char*)> environmentVariable;
-        juce::String executable;                          // the program to start again
+        juce::String executable; // the program to start again
         juce::String pkexecProgram = "pkexec";
         juce::String envProgram = "/usr/bin/env";
-        std::function<void()> showFailure;                // the native "Authorization Failed" box
-        std::function<void()> requestQuit;                // the application's quit
+        std::function<void()> showFailure; // the native "Authorization Failed" box
+        std::function<void()> requestQuit; // the application's quit
     };
 
     /** The hooks of the real system. */

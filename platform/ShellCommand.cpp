@@ -2,7 +2,10 @@
 
 namespace
 {
-juce::String quotedPath (const juce::String& path) { return "\"" + path + "\""; }
+juce::String quotedPath (const juce::String& path)
+{
+    return "\"" + path + "\"";
+}
 } // namespace
 
 ShellCommand ShellCommand::copyItem (const juce::String& source, const juce::String& destinationFolder)

@@ -14,9 +14,18 @@ juce::File homeFolder()
 }
 } // namespace
 
-juce::File SystemFolders::getLogFile() const { return machineDataFolder.getChildFile ("MFM-LOG.txt"); }
-juce::File SystemFolders::getSettingsFile() const { return settingsFolder.getChildFile ("MFM.settings"); }
-juce::File SystemFolders::getDefaultPackagesFolder() const { return userDataFolder.getChildFile ("packages"); }
+juce::File SystemFolders::getLogFile() const
+{
+    return machineDataFolder.getChildFile ("MFM-LOG.txt");
+}
+juce::File SystemFolders::getSettingsFile() const
+{
+    return settingsFolder.getChildFile ("MFM.settings");
+}
+juce::File SystemFolders::getDefaultPackagesFolder() const
+{
+    return userDataFolder.getChildFile ("packages");
+}
 
 SystemFolders SystemFolders::forThisSystem()
 {
@@ -38,7 +47,8 @@ SystemFolders SystemFolders::forThisSystem()
 
 SystemFolders SystemFolders::under (const juce::File& root)
 {
-    auto moved = [&root] (const juce::File& f) { return root.getChildFile (f.getFullPathName().trimCharactersAtStart ("/")); };
+    auto moved = [&root] (const juce::File& f)
+    { return root.getChildFile (f.getFullPathName().trimCharactersAtStart ("/")); };
 
     auto f = forThisSystem();
     f.userDataFolder = root.getChildFile ("home/.local/share/MistFold");
@@ -67,8 +77,7 @@ void SystemFolders::relocateUnder (const juce::File& root)
     activeLayout() = std::make_unique<SystemFolders> (under (root));
 }
 
-SystemFolders::ScopedRoot::ScopedRoot (const juce::File& root)
-    : previous (std::move (activeLayout()))
+SystemFolders::ScopedRoot::ScopedRoot (const juce::File& root) : previous (std::move (activeLayout()))
 {
     activeLayout() = std::make_unique<SystemFolders> (under (root));
 }

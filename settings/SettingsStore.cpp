@@ -82,9 +82,7 @@ void fillDefaultSettings()
     // A format whose folder does not exist is off by default; the test reads the folder
     // value stored now, which may be the user's own.
     auto fillFlagFromFolder = [&fillIfEmpty] (const char* flagKey, const char* folderKey)
-    {
-        fillIfEmpty (flagKey, pathExists (getSetting (folderKey)) ? "1" : "0");
-    };
+    { fillIfEmpty (flagKey, pathExists (getSetting (folderKey)) ? "1" : "0"); };
 
     fillIfEmpty (Keys::appFolder, folderSettingValue (folders.applicationsFolder));
     fillIfEmpty (Keys::appInstall, "1");

@@ -15,20 +15,20 @@ namespace Settings
 /** Keys of the settings file. */
 namespace Keys
 {
-    static constexpr const char* appFolder = "app-folder";
-    static constexpr const char* appInstall = "APP-install";
-    static constexpr const char* auFolder = "au-folder";
-    static constexpr const char* auInstall = "AU-install";
-    static constexpr const char* vstFolder = "vst-folder";
-    static constexpr const char* vstInstall = "VST-install";
-    static constexpr const char* vst3Folder = "vst3-folder";
-    static constexpr const char* vst3Install = "VST3-install";
-    static constexpr const char* rtasFolder = "rtas-folder";
-    static constexpr const char* rtasInstall = "RTAS-install";
-    static constexpr const char* aaxFolder = "aax-folder";
-    static constexpr const char* aaxInstall = "AAX-install";
-    static constexpr const char* packagesFolder = "packages-folder";
-    static constexpr const char* betaToggle = "beta-toggle";
+static constexpr const char* appFolder = "app-folder";
+static constexpr const char* appInstall = "APP-install";
+static constexpr const char* auFolder = "au-folder";
+static constexpr const char* auInstall = "AU-install";
+static constexpr const char* vstFolder = "vst-folder";
+static constexpr const char* vstInstall = "VST-install";
+static constexpr const char* vst3Folder = "vst3-folder";
+static constexpr const char* vst3Install = "VST3-install";
+static constexpr const char* rtasFolder = "rtas-folder";
+static constexpr const char* rtasInstall = "RTAS-install";
+static constexpr const char* aaxFolder = "aax-folder";
+static constexpr const char* aaxInstall = "AAX-install";
+static constexpr const char* packagesFolder = "packages-folder";
+static constexpr const char* betaToggle = "beta-toggle";
 } // namespace Keys
 
 /** The storage options of the settings file. */

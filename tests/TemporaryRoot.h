@@ -9,10 +9,7 @@
 class TemporaryRoot
 {
 public:
-    TemporaryRoot()
-        : folder (juce::File::createTempFile ("mfm-test")), redirect ((folder.createDirectory(), folder))
-    {
-    }
+    TemporaryRoot() : folder (juce::File::createTempFile ("mfm-test")), redirect ((folder.createDirectory(), folder)) {}
 
     ~TemporaryRoot() { folder.deleteRecursively(); }
 

@@ -4,7 +4,10 @@
 
 namespace
 {
-juce::JUCEApplicationBase* createApplication() { return new MistFoldManagerApplication(); }
+juce::JUCEApplicationBase* createApplication()
+{
+    return new MistFoldManagerApplication();
+}
 
 bool onlyListing (int argc, char** argv)
 {

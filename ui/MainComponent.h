@@ -12,8 +12,7 @@
     creates the job engine and listens to it. The engine reports on its worker thread;
     this component only stores those reports under its own locks.
 */
-class MainComponent : public juce::Component,
-                      public ApplicationManagerListener
+class MainComponent : public juce::Component, public ApplicationManagerListener
 {
 public:
     MainComponent();

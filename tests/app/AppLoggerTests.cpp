@@ -105,7 +105,8 @@ TEST_F (AppLoggerTest, LogLineWritesStampedUtf8LinesOnlyWhileAnInstanceIsCurrent
     logLine ("not current yet");
     logger->makeCurrent();
 
-    const auto text = juce::String (juce::CharPointer_UTF8 ("Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac 5"));
+    const auto text = juce::String (juce::CharPointer_UTF8 ("Gr\xc3\xbc\xc3\x9f"
+                                                            "e \xe2\x82\xac 5"));
     auto before = juce::Time::getCurrentTime();
     logLine (text);
     auto after = juce::Time::getCurrentTime();

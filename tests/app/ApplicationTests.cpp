@@ -89,7 +89,8 @@ TEST_F (ApplicationTest, ThePrivilegedInstanceOpensTheFixedMainWindow)
     ASSERT_NE (window, nullptr);
     EXPECT_EQ (window->getName(), "MistFold License Manager");
     EXPECT_EQ (window->getBackgroundColour(), juce::Colour (0xffd3d3d3));
-    EXPECT_EQ (window->getDesktopWindowStyleFlags() & juce::ComponentPeer::windowHasMinimiseButton, juce::ComponentPeer::windowHasMinimiseButton);
+    EXPECT_EQ (window->getDesktopWindowStyleFlags() & juce::ComponentPeer::windowHasMinimiseButton,
+               juce::ComponentPeer::windowHasMinimiseButton);
     EXPECT_TRUE (window->isUsingNativeTitleBar());
     EXPECT_TRUE (window->isOnDesktop());
     EXPECT_TRUE (window->isVisible());
@@ -165,7 +166,8 @@ protected:
     int runProgram (juce::StringArray arguments)
     {
         arguments.insert (0, MFM_APP_EXECUTABLE);
-        arguments.add (juce::String (MistFoldManagerApplication::systemRootOption) + root.getFolder().getFullPathName());
+        arguments.add (juce::String (MistFoldManagerApplication::systemRootOption)
+                       + root.getFolder().getFullPathName());
 
         juce::ChildProcess process;
         if (! process.start (arguments, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))

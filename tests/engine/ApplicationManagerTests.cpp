@@ -157,7 +157,10 @@ std::vector<JobKind> kindsOf (const std::vector<Call>& calls)
     return kinds;
 }
 
-juce::Array<juce::var> args (std::initializer_list<juce::var> values) { return juce::Array<juce::var> (values); }
+juce::Array<juce::var> args (std::initializer_list<juce::var> values)
+{
+    return juce::Array<juce::var> (values);
+}
 } // namespace
 
 class ApplicationManagerTest : public ::testing::Test
@@ -193,7 +196,8 @@ TEST_F (ApplicationManagerTest, PostsDuringAPassRunInKindOrderWithTheirLatestArg
     waitUntilIdle();
 
     auto calls = bodies->getCalls();
-    ASSERT_EQ (kindsOf (calls), (std::vector<JobKind> { JobKind::checkManagerUpdate, JobKind::refresh, JobKind::install, JobKind::uninstall }));
+    ASSERT_EQ (kindsOf (calls), (std::vector<JobKind> { JobKind::checkManagerUpdate, JobKind::refresh, JobKind::install,
+                                                        JobKind::uninstall }));
     EXPECT_EQ (calls[2].arguments, args ({ 5, true }));
     EXPECT_EQ (calls[3].arguments, args ({ 7 }));
     EXPECT_EQ (listener.getDeliveries(), std::vector<int> { 16 });

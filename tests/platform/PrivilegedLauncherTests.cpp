@@ -25,8 +25,10 @@ protected:
         hooks.parameters = [this] { return parameters; };
         hooks.hasAdministratorRights = [this] { return isRoot; };
         hooks.environmentVariable = [] (const char* name) { return juce::String ("/home/ann ") + name; };
-        hooks.executable = writeScript (folder.getFolder(), "copy", "printf '%s\\n' \"$@\" \"HOME=$HOME\" > \"$0.args\"; sleep 3; touch \"$0.ended\"")
-                               .getFullPathName();
+        hooks.executable =
+            writeScript (folder.getFolder(), "copy",
+                         "printf '%s\\n' \"$@\" \"HOME=$HOME\" > \"$0.args\"; sleep 3; touch \"$0.ended\"")
+                .getFullPathName();
         hooks.pkexecProgram = writeScript (folder.getFolder(), "pkexec", "exec \"$@\"").getFullPathName();
         hooks.showFailure = [this] { ++failuresShown; };
         hooks.requestQuit = [this] { ++quitRequests; };
@@ -81,10 +83,12 @@ TEST_F (StartModeTest, TheMarkerOrRootRightsStartNormallyWithoutAsking)
 TEST_F (StartModeTest, TheRelaunchCommandKeepsTheUsersEnvironmentAndEveryParameterInOrder)
 {
     auto& hooks = PrivilegedLauncher::currentHooks();
-    hooks.environmentVariable = [] (const char* name) { return juce::String (name) == "XAUTHORITY" ? juce::String() : juce::String ("v"); };
+    hooks.environmentVariable = [] (const char* name)
+    { return juce::String (name) == "XAUTHORITY" ? juce::String() : juce::String ("v"); };
 
     auto command = PrivilegedLauncher::buildRelaunchCommand (hooks, { "a b.dmg", "quit" });
-    juce::StringArray expected { hooks.pkexecProgram, "/usr/bin/env", "HOME=v", "DISPLAY=v", hooks.executable, "privelage", "a b.dmg", "quit" };
+    juce::StringArray expected { hooks.pkexecProgram, "/usr/bin/env", "HOME=v",  "DISPLAY=v",
+                                 hooks.executable,    "privelage",    "a b.dmg", "quit" };
     EXPECT_EQ (command, expected);
 }
 
@@ -104,7 +108,8 @@ TEST_F (StartModeTest, AnAgreedRelaunchStartsThePrivilegedCopyAndQuitsWithoutWai
     for (int i = 0; i < 100 && readCopyArguments().size() < 5; ++i)
         juce::Thread::sleep (20);
 
-    juce::StringArray expected { "privelage", "install", unicode, "--service-url=https://127.0.0.1:1/", "HOME=/home/ann HOME" };
+    juce::StringArray expected { "privelage", "install", unicode, "--service-url=https://127.0.0.1:1/",
+                                 "HOME=/home/ann HOME" };
     EXPECT_EQ (readCopyArguments(), expected);
 }
 

@@ -50,7 +50,8 @@ TEST_F (ShellCommandTest, AwkwardPathsReachTheToolUnchanged)
 
 TEST_F (ShellCommandTest, AFailingCommandReturnsAndLeavesTheJudgementToTheCaller)
 {
-    runShellCommand (ShellCommand::copyItem (source.getChildFile ("missing").getFullPathName(), destination.getFullPathName()));
+    runShellCommand (
+        ShellCommand::copyItem (source.getChildFile ("missing").getFullPathName(), destination.getFullPathName()));
     EXPECT_FALSE (destination.getChildFile ("missing").exists());
 
     runShellCommand ({ { "no-such-tool-here", "x" }, "no-such-tool-here x" });

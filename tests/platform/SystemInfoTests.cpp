@@ -9,7 +9,8 @@ TEST (SystemInfo, DistributionNameAndVersionFromOsRelease)
     auto file = root.getFolder().getChildFile ("os-release");
 
     const std::pair<const char*, const char*> cases[] = {
-        { "PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nNAME=\"Debian GNU/Linux\"\nVERSION_ID=\"12\"\n", "Debian GNU/Linux 12" },
+        { "PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nNAME=\"Debian GNU/Linux\"\nVERSION_ID=\"12\"\n",
+          "Debian GNU/Linux 12" },
         { "NAME=Fedora\nVERSION_ID=40\n", "Fedora 40" },
         { "NAME='Arch Linux'\n", "Arch Linux" },
         { "PRETTY_NAME=\"Something 7\"\n", "Something 7" },
@@ -27,8 +28,8 @@ TEST (SystemInfo, DistributionNameAndVersionFromOsRelease)
 TEST (SystemInfo, LanguageCodeOfALocale)
 {
     const std::pair<const char*, const char*> cases[] = {
-        { "de_DE.UTF-8", "de" }, { "fr_CA", "fr" }, { "sr_RS@latin", "sr" }, { "pt", "pt" },
-        { "C.UTF-8", "en" }, { "POSIX", "en" }, { "", "en" }, { "ja_JP.eucJP", "ja" },
+        { "de_DE.UTF-8", "de" }, { "fr_CA", "fr" }, { "sr_RS@latin", "sr" }, { "pt", "pt" }, { "C.UTF-8", "en" },
+        { "POSIX", "en" },       { "", "en" },      { "ja_JP.eucJP", "ja" },
     };
 
     for (auto& [locale, code] : cases)

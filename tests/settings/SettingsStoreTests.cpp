@@ -132,7 +132,7 @@ TEST (SettingsFlags, OnlyZeroSwitchesAFormatOffAndBetaReadsLikeAtoi)
         EXPECT_EQ (isInstallFlagOn (value), on) << "'" << value << "'";
 
     const std::pair<const char*, bool> betaValues[] = {
-        { "1", true }, { "2", true }, { " 3x", true }, { "0", false }, { "", false },
+        { "1", true },    { "2", true },   { " 3x", true }, { "0", false },          { "", false },
         { "abc", false }, { "-1", false }, { "x1", false }, { "99999999999", true },
     };
 
@@ -150,8 +150,11 @@ TEST_F (SettingsStoreTest, FilesCreatedForAUserWhoCameThroughPkexecAreHandedToTh
     setSetting ("beta-toggle", "1");
     unsetenv ("PKEXEC_UID");
 
-    struct stat info {};
-    for (auto& f : { settingsFile, settingsFile.getParentDirectory(), settingsFile.getParentDirectory().getParentDirectory() })
+    struct stat info
+    {
+    };
+    for (auto& f :
+         { settingsFile, settingsFile.getParentDirectory(), settingsFile.getParentDirectory().getParentDirectory() })
     {
         ASSERT_EQ (stat (f.getFullPathName().toRawUTF8(), &info), 0) << f.getFullPathName();
         EXPECT_EQ ((int) info.st_uid, nobody) << f.getFullPathName();
