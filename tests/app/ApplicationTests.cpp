@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MistFoldManagerApplication.h"
-#include "platform/PrivilegedLauncher.h"
+#include "tests/FakeStartMode.h"
 #include "tests/TemporaryRoot.h"
 #include "ui/MainComponent.h"
 
@@ -38,27 +38,14 @@ void expectStartupLinesAt (const juce::StringArray& texts, int index)
 }
 } // namespace
 
-/** Drives the application object with hooks that decide the start mode. */
+/** Drives the application object with a start mode decided by the test. */
 class ApplicationTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        saved = PrivilegedLauncher::currentHooks();
-        auto& hooks = PrivilegedLauncher::currentHooks();
-        hooks.parameters = [this] { return parameters; };
-        hooks.hasAdministratorRights = [] { return false; };
-        hooks.pkexecProgram = root.getFolder().getChildFile ("no-pkexec").getFullPathName();
-        hooks.showFailure = [this] { ++failuresShown; };
-        hooks.requestQuit = [this] { ++quitRequests; };
-    }
-
-    void TearDown() override { PrivilegedLauncher::currentHooks() = saved; }
+    void SetUp() override { startMode.parameters = { "privelage" }; }
 
     TemporaryRoot root;
-    PrivilegedLauncher::Hooks saved;
-    juce::StringArray parameters { "privelage" };
-    int failuresShown = 0, quitRequests = 0;
+    FakeStartMode startMode { root.getFolder() };
 };
 
 TEST_F (ApplicationTest, StartsTheLogWithItsHeaderAndFiveLinesAndRemovesItLast)
@@ -124,7 +111,7 @@ TEST_F (ApplicationTest, ThePrivilegedInstanceOpensTheFixedMainWindow)
     ASSERT_NE (content, nullptr);
     EXPECT_EQ (window->getContentComponent(), content);
     EXPECT_NE (content->getEngine(), nullptr);
-    EXPECT_EQ (quitRequests, 0);
+    EXPECT_EQ (startMode.quitRequests, 0);
 
     // The engine reports to the main component.
     content->getEngine()->startJob (JobKind::checkManagerUpdate);
@@ -137,15 +124,15 @@ TEST_F (ApplicationTest, ThePrivilegedInstanceOpensTheFixedMainWindow)
 
 TEST_F (ApplicationTest, AnInstanceThatCannotGetTheRightsShowsTheFailureAndStartsNoEngine)
 {
-    parameters = { "/tmp/x.dmg" };
+    startMode.parameters = { "/tmp/x.dmg" };
 
     MistFoldManagerApplication app;
     app.initialise ("/tmp/x.dmg");
 
     ASSERT_NE (app.getMainWindow(), nullptr);
     EXPECT_EQ (app.getMainWindow()->getMainComponent()->getEngine(), nullptr);
-    EXPECT_EQ (failuresShown, 1);
-    EXPECT_EQ (quitRequests, 1);
+    EXPECT_EQ (startMode.failuresShown, 1);
+    EXPECT_EQ (startMode.quitRequests, 1);
     app.shutdown();
 }
 

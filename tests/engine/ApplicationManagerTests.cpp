@@ -381,3 +381,32 @@ TEST_F (ApplicationManagerTest, TheOnlineFlagStartsOffAndFollowsTheCheck)
     EXPECT_EQ (engine->getThreadName(), "thread");
     EXPECT_EQ (engine->getManagerUpdateInfo().revision, 0);
 }
+
+TEST_F (ApplicationManagerTest, TheLatestAddedListenerHearsFirstAndEachOnlyOnce)
+{
+    struct OrderListener : ApplicationManagerListener
+    {
+        OrderListener (std::vector<int>& o, int i) : order (o), id (i) {}
+        void jobProgressChanged (int, float progress) override
+        {
+            if (progress == 1.0f)
+                order.push_back (id);
+        }
+        void productsUpdated (juce::Array<ProductRecord>&) override {}
+        std::vector<int>& order;
+        int id;
+    };
+
+    std::vector<int> order;
+    OrderListener first (order, 1), second (order, 2);
+    engine->addListener (&first);
+    engine->addListener (&second);
+    engine->addListener (&first);
+
+    engine->startJob (JobKind::downloadManagerUpdate);
+    waitUntilIdle();
+    engine->removeListener (&first);
+    engine->removeListener (&second);
+
+    EXPECT_EQ (order, (std::vector<int> { 2, 1 }));
+}

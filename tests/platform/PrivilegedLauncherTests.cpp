@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/PrivilegedLauncher.h"
+#include "tests/FakeStartMode.h"
 #include "tests/TemporaryRoot.h"
 
 namespace
@@ -14,41 +15,31 @@ juce::File writeScript (const juce::File& folder, const juce::String& name, cons
 }
 } // namespace
 
-/** Runs the start-mode decision against hooks that record what it asked of the system. */
+/** Runs the start-mode decision against a fake pkexec and a copy that records its arguments. */
 class StartModeTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        saved = PrivilegedLauncher::currentHooks();
-        auto& hooks = PrivilegedLauncher::currentHooks();
-        hooks.parameters = [this] { return parameters; };
-        hooks.hasAdministratorRights = [this] { return isRoot; };
+        auto& hooks = FakeStartMode::hooks();
         hooks.environmentVariable = [] (const char* name) { return juce::String ("/home/ann ") + name; };
         hooks.executable =
             writeScript (folder.getFolder(), "copy",
                          "printf '%s\\n' \"$@\" \"HOME=$HOME\" > \"$0.args\"; sleep 3; touch \"$0.ended\"")
                 .getFullPathName();
         hooks.pkexecProgram = writeScript (folder.getFolder(), "pkexec", "exec \"$@\"").getFullPathName();
-        hooks.showFailure = [this] { ++failuresShown; };
-        hooks.requestQuit = [this] { ++quitRequests; };
     }
-
-    void TearDown() override { PrivilegedLauncher::currentHooks() = saved; }
 
     juce::StringArray readCopyArguments()
     {
         juce::StringArray lines;
-        juce::File (PrivilegedLauncher::currentHooks().executable + ".args").readLines (lines);
+        juce::File (FakeStartMode::hooks().executable + ".args").readLines (lines);
         lines.removeEmptyStrings();
         return lines;
     }
 
     TemporaryRoot folder;
-    PrivilegedLauncher::Hooks saved;
-    juce::StringArray parameters;
-    bool isRoot = false;
-    int failuresShown = 0, quitRequests = 0;
+    FakeStartMode startMode { folder.getFolder() };
 };
 
 TEST (PrivilegedLauncherMarker, OnlyTheWholeExactParameterCounts)
@@ -69,20 +60,20 @@ TEST (PrivilegedLauncherMarker, OnlyTheWholeExactParameterCounts)
 
 TEST_F (StartModeTest, TheMarkerOrRootRightsStartNormallyWithoutAsking)
 {
-    parameters = { "install", "privelage" };
+    startMode.parameters = { "install", "privelage" };
     EXPECT_TRUE (relaunchWithPrivileges());
 
-    parameters = {};
-    isRoot = true;
+    startMode.parameters = {};
+    startMode.isRoot = true;
     EXPECT_TRUE (relaunchWithPrivileges());
 
-    EXPECT_EQ (quitRequests, 0);
-    EXPECT_EQ (failuresShown, 0);
+    EXPECT_EQ (startMode.quitRequests, 0);
+    EXPECT_EQ (startMode.failuresShown, 0);
 }
 
 TEST_F (StartModeTest, TheRelaunchCommandKeepsTheUsersEnvironmentAndEveryParameterInOrder)
 {
-    auto& hooks = PrivilegedLauncher::currentHooks();
+    auto& hooks = FakeStartMode::hooks();
     hooks.environmentVariable = [] (const char* name)
     { return juce::String (name) == "XAUTHORITY" ? juce::String() : juce::String ("v"); };
 
@@ -95,14 +86,14 @@ TEST_F (StartModeTest, TheRelaunchCommandKeepsTheUsersEnvironmentAndEveryParamet
 TEST_F (StartModeTest, AnAgreedRelaunchStartsThePrivilegedCopyAndQuitsWithoutWaitingForIt)
 {
     const auto unicode = juce::String (juce::CharPointer_UTF8 ("Caf\xc3\xa9 \"Bar\" $HOME.dmg"));
-    parameters = { "install", unicode, "--service-url=https://127.0.0.1:1/" };
+    startMode.parameters = { "install", unicode, "--service-url=https://127.0.0.1:1/" };
 
     EXPECT_FALSE (relaunchWithPrivileges());
-    EXPECT_EQ (failuresShown, 0);
-    EXPECT_EQ (quitRequests, 1);
+    EXPECT_EQ (startMode.failuresShown, 0);
+    EXPECT_EQ (startMode.quitRequests, 1);
 
     // The copy is still running: this instance did not wait for it to end.
-    auto copy = juce::File (PrivilegedLauncher::currentHooks().executable);
+    auto copy = juce::File (FakeStartMode::hooks().executable);
     EXPECT_FALSE (copy.getSiblingFile ("copy.ended").exists());
 
     for (int i = 0; i < 100 && readCopyArguments().size() < 5; ++i)
@@ -115,7 +106,7 @@ TEST_F (StartModeTest, AnAgreedRelaunchStartsThePrivilegedCopyAndQuitsWithoutWai
 
 TEST_F (StartModeTest, ARefusedCancelledOrMissingPkexecShowsTheFailureOnceAndQuits)
 {
-    auto& hooks = PrivilegedLauncher::currentHooks();
+    auto& hooks = FakeStartMode::hooks();
 
     const juce::String refusals[] = {
         writeScript (folder.getFolder(), "pkexec-dismissed", "exit 126").getFullPathName(),
@@ -125,12 +116,12 @@ TEST_F (StartModeTest, ARefusedCancelledOrMissingPkexecShowsTheFailureOnceAndQui
 
     for (auto& program : refusals)
     {
-        failuresShown = quitRequests = 0;
+        startMode.failuresShown = startMode.quitRequests = 0;
         hooks.pkexecProgram = program;
 
         EXPECT_FALSE (relaunchWithPrivileges()) << program;
-        EXPECT_EQ (failuresShown, 1) << program;
-        EXPECT_EQ (quitRequests, 1) << program;
+        EXPECT_EQ (startMode.failuresShown, 1) << program;
+        EXPECT_EQ (startMode.quitRequests, 1) << program;
         EXPECT_TRUE (readCopyArguments().isEmpty()) << program;
     }
 }
