@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config ccache
     juce-modules-source      # JUCE 7 and the libraries its modules use
     libgtest-dev             # tests
-    xvfb xauth x11-utils     # a display for GUI tests and for machines without one
+    xvfb xauth               # a display for GUI tests and for machines without one
     fonts-dejavu-core        # JUCE draws text with the system's fonts
     rsync 7zip pkexec        # tools the installer and the privileged start run
 )

@@ -10,9 +10,10 @@ bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 program=build/MistFoldLicenseManager_artefacts/RelWithDebInfo/MistFoldLicenseManager
 
 if [ -z "${DISPLAY:-}" ]; then
-    echo "No display: starting the manager under Xvfb. To see it, run this from a desktop session,"
-    echo "or keep it running here and take a screenshot with: xwd -root -display \$DISPLAY"
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$program" "$@"
+    echo "No display: starting the manager under Xvfb, a virtual display. To see the window,"
+    echo "run this command from a desktop session, or take a screenshot of the display named below."
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" \
+        sh -c 'echo "Xvfb display: $DISPLAY"; exec "$0" "$@"' "$program" "$@"
 fi
 
 exec "$program" "$@"
