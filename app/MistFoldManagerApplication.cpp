@@ -67,7 +67,7 @@ void MistFoldManagerApplication::anotherInstanceStarted (const juce::String& com
     if (auto* content = mainWindow->getMainComponent())
         content->handleArguments (tokeniseCommandLine (commandLine));
 
-    if (commandLine.contains (PrivilegedLauncher::marker) && mainWindow != nullptr)
+    if (commandLine.contains (PrivilegedLauncher::marker))
     {
         if (! juce::Process::isForegroundProcess())
             juce::Process::makeForegroundProcess();

@@ -136,6 +136,22 @@ TEST_F (ApplicationTest, AnInstanceThatCannotGetTheRightsShowsTheFailureAndStart
     app.shutdown();
 }
 
+TEST_F (ApplicationTest, ALaterCommandLineReachesTheRunningInstanceAndQuitStopsIt)
+{
+    MistFoldManagerApplication app;
+    app.initialise ("privelage");
+    auto* messages = juce::MessageManager::getInstance();
+
+    // The marker inside a longer word still raises the window; nothing quits.
+    app.anotherInstanceStarted ("xprivelagex '/tmp/a b.dmg'");
+    EXPECT_NE (app.getMainWindow(), nullptr);
+    EXPECT_FALSE (messages->hasStopMessageBeenSent());
+
+    app.anotherInstanceStarted ("install \"x y\" Quit");
+    EXPECT_TRUE (messages->hasStopMessageBeenSent());
+    app.shutdown();
+}
+
 TEST_F (ApplicationTest, TheMainComponentPaintsItsWhiteBackground)
 {
     MainComponent content;
