@@ -5,5 +5,6 @@ cd "$(dirname "$0")/.."
 
 folder=$1
 shift
-cmake -S . -B "$folder" "$@" > "$folder.configure.log" 2>&1 || { cat "$folder.configure.log"; exit 1; }
+mkdir -p "$folder"
+cmake -S . -B "$folder" "$@" > "$folder/configure.log" 2>&1 || { cat "$folder/configure.log"; exit 1; }
 cmake --build "$folder" --parallel "$(( $(nproc) + 1 ))"
