@@ -3,7 +3,6 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <cerrno>
-#include <csignal>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -45,7 +44,7 @@ PrivilegedLauncher::Hooks PrivilegedLauncher::systemHooks()
     Hooks h;
     h.parameters = [] { return juce::JUCEApplicationBase::getCommandLineParameterArray(); };
     h.hasAdministratorRights = [] { return geteuid() == 0; };
-    h.environmentVariable = [] (const char* name) { return juce::String (juce::CharPointer_UTF8 (getenv (name))); };
+    h.environmentVariable = [] (const char* name) { return juce::SystemStats::getEnvironmentVariable (name, {}); };
     h.executable = juce::File::getSpecialLocation (juce::File::currentExecutableFile).getFullPathName();
     h.showFailure = showAuthorizationFailed;
     h.requestQuit = [] { juce::JUCEApplicationBase::quit(); };

@@ -18,10 +18,12 @@ juce::File SystemFolders::getLogFile() const
 {
     return machineDataFolder.getChildFile ("MFM-LOG.txt");
 }
+
 juce::File SystemFolders::getSettingsFile() const
 {
     return settingsFolder.getChildFile ("MFM.settings");
 }
+
 juce::File SystemFolders::getDefaultPackagesFolder() const
 {
     return userDataFolder.getChildFile ("packages");
@@ -79,7 +81,7 @@ void SystemFolders::relocateUnder (const juce::File& root)
 
 SystemFolders::ScopedRoot::ScopedRoot (const juce::File& root) : previous (std::move (activeLayout()))
 {
-    activeLayout() = std::make_unique<SystemFolders> (under (root));
+    relocateUnder (root);
 }
 
 SystemFolders::ScopedRoot::~ScopedRoot()

@@ -15,7 +15,6 @@ bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_tests build
 
 bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMFM_SANITIZE=ON
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
-LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
+ASAN_OPTIONS=detect_leaks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_tests build-sanitize

@@ -9,7 +9,7 @@
 class TemporaryRoot
 {
 public:
-    TemporaryRoot() : folder (juce::File::createTempFile ("mfm-test")), redirect ((folder.createDirectory(), folder)) {}
+    TemporaryRoot() : folder (juce::File::createTempFile ("mfm-test")), redirect (folder) { folder.createDirectory(); }
 
     ~TemporaryRoot() { folder.deleteRecursively(); }
 

@@ -25,14 +25,9 @@ juce::StringArray logTexts (const juce::File& logFile)
     return texts;
 }
 
-juce::StringArray expectedStartupLines()
-{
-    return { "MFM 2.0.0", "Linux", "64bit", "UserLanguage", "DisplayLanguage" };
-}
-
 void expectStartupLinesAt (const juce::StringArray& texts, int index)
 {
-    auto expected = expectedStartupLines();
+    const juce::StringArray expected { "MFM 2.0.0", "Linux", "64bit", "UserLanguage", "DisplayLanguage" };
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_TRUE (texts[index + i].startsWith (expected[i])) << texts[index + i];
 }
